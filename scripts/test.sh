@@ -15,5 +15,6 @@ trap vs_stop EXIT
 # The tests drive real windows; give them a screen of their own.
 vs_start_xvfb
 vs_start_wine
+vs_hold_desktop
 
 ctest --preset x86_64 "$@"

@@ -37,6 +37,15 @@ vs_start_wine() {
     "$wine64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
       /v "$face" /t REG_SZ /d NanumGothic /f </dev/null >/dev/null 2>&1
   done
+  # Without a window manager nobody draws captions unless Wine does itself.
+  "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+    </dev/null >/dev/null 2>&1
+}
+
+# Test programs start in a fraction of a second only while Wine's desktop
+# stays up between them.
+vs_hold_desktop() {
+  "$wine64" "$repo/build/x86_64/tests/vs_hold_desktop.exe" </dev/null >/dev/null 2>&1 &
 }
 
 vs_stop() {
