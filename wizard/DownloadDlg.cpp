@@ -55,8 +55,6 @@ BOOL VSDownloadDlg::OnInitDialog() {
   return TRUE;
 }
 
-void VSDownloadDlg::OnCancel() { CDialog::OnCancel(); }
-
 bool VSDownloadDlg::OnTimer(UINT_PTR id) {
   if (id == kStartTimer) {
     ::KillTimer(m_hWnd, kStartTimer);
@@ -70,7 +68,7 @@ void VSDownloadDlg::OnBnClickedNext() { Leave(IDCANCEL); }
 void VSDownloadDlg::OnBnClickedPrev() { Leave(IDC_BTN_PREV); }
 
 void VSDownloadDlg::Leave(UINT code) {
-  OnCancel();
+  OnCancel();  // hides the page: EndDialog on a modeless dialog
   if (HWND parent = ::GetParent(m_hWnd)) {
     NMHDR header{m_hWnd, IDD_DOWNLOAD, code};
     ::SendMessageW(parent, WM_NOTIFY, IDD_DOWNLOAD, reinterpret_cast<LPARAM>(&header));

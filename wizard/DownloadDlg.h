@@ -41,7 +41,6 @@ class VSDownloadDlg : public fx::CDialog {
   const fx::MessageMap* GetMessageMap() const override;
   void DoDataExchange(fx::CDataExchange& dx) override;
   BOOL OnInitDialog() override;
-  void OnCancel() override;
 
  private:
   void OnBnClickedNext();
