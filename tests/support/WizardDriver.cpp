@@ -42,6 +42,12 @@ bool WizardProcess::WaitForExit(DWORD timeoutMs) const {
   return m_process && ::WaitForSingleObject(m_process.get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
+DWORD WizardProcess::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (m_process) ::GetExitCodeProcess(m_process.get(), &code);
+  return code;
+}
+
 namespace {
 
 struct DialogQuery {

@@ -23,6 +23,7 @@ class WizardProcess {
   bool Running() const;
   // Waits for the process to end.
   bool WaitForExit(DWORD timeoutMs = 10000) const;
+  DWORD ExitCode() const;
 
   // The address page: the process's visible dialog without an owner.
   HWND WaitForMainWindow(DWORD timeoutMs = 10000) const;
