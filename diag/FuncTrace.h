@@ -26,6 +26,10 @@ class FuncTrace : public std::ostream {
   void WriteHead();
 
  private:
+  std::string HeadText() const;
+  void WriteMarkerLine(const char* marker) noexcept;
+  void WriteWholeLine(std::string line);
+
   std::string m_strName;
   bool m_bMarker;
   bool m_bEnable;
