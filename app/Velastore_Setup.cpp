@@ -12,8 +12,8 @@ namespace {
 
 std::string ToThreadAnsi(const std::wstring& text) {
   if (text.empty()) return std::string();
-  int size = ::WideCharToMultiByte(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                   0, nullptr, nullptr);
+  int size = ::WideCharToMultiByte(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                   nullptr, nullptr);
   std::string out(static_cast<size_t>(size > 0 ? size : 0), '\0');
   if (size > 0)
     ::WideCharToMultiByte(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), size,

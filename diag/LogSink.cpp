@@ -14,15 +14,6 @@ int g_nLogMode = 0;
 
 namespace {
 
-// GetModuleHandleExW without GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT
-// counts a reference that FreeLibrary gives back.
-struct ModuleRefTraits {
-  using pointer = HMODULE;
-  static pointer Invalid() noexcept { return nullptr; }
-  static void Close(pointer h) noexcept { ::FreeLibrary(h); }
-};
-using UniqueModuleRef = fx::UniqueHandle<ModuleRefTraits>;
-
 int ReadLogMode(const std::wstring& valueName) {
   fx::UniqueHKey key;
   if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Velastore", 0, KEY_READ, key.put()) != ERROR_SUCCESS)
@@ -61,7 +52,7 @@ void InitLogOutput() {
     HMODULE own = nullptr;
     ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
                          reinterpret_cast<LPCWSTR>(reinterpret_cast<const void*>(&InitLogOutput)), &own);
-    UniqueModuleRef ownRef(own);
+    fx::UniqueHModule ownRef(own);
     const std::wstring ownPath = fx::ModulePath(own);
 
     g_nLogMode = ReadLogMode(LogValueName(ownPath));
@@ -83,7 +74,7 @@ void InitLogOutput() {
         // a DLL.
         HMODULE main = nullptr;
         ::GetModuleHandleExW(0, nullptr, &main);
-        UniqueModuleRef mainRef(main);
+        fx::UniqueHModule mainRef(main);
         const std::wstring mainPath = main && main != own ? fx::ModulePath(main) : ownPath;
         ReopenStdout(LogFilePath(mainPath), L"a+");
         break;

@@ -76,6 +76,21 @@ struct GdiObjectTraits {
   static void Close(pointer h) noexcept { ::DeleteObject(h); }
 };
 
+// FindFirstFileW's search handle, which CloseHandle must not be given.
+struct HFindTraits {
+  using pointer = HANDLE;
+  static pointer Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+  static void Close(pointer h) noexcept { ::FindClose(h); }
+};
+
+// A module reference counted by GetModuleHandleExW (without its
+// UNCHANGED_REFCOUNT flag) or LoadLibrary.
+struct HModuleTraits {
+  using pointer = HMODULE;
+  static pointer Invalid() noexcept { return nullptr; }
+  static void Close(pointer h) noexcept { ::FreeLibrary(h); }
+};
+
 // A memory DC from CreateCompatibleDC; window DCs are released, not deleted.
 struct MemoryHdcTraits {
   using pointer = HDC;
@@ -85,6 +100,8 @@ struct MemoryHdcTraits {
 
 using UniqueHandleKernel = UniqueHandle<KernelHandleTraits>;
 using UniqueHFile = UniqueHandle<FileHandleTraits>;
+using UniqueHFind = UniqueHandle<HFindTraits>;
+using UniqueHModule = UniqueHandle<HModuleTraits>;
 using UniqueHKey = UniqueHandle<HKeyTraits>;
 using UniqueHInternet = UniqueHandle<HInternetTraits>;
 using UniqueHPen = UniqueHandle<GdiObjectTraits<HPEN>>;
@@ -96,8 +113,7 @@ using UniqueMemoryHdc = UniqueHandle<MemoryHdcTraits>;
 // object goes back in on the way out, before the selected one is deleted.
 class SelectedObject {
  public:
-  SelectedObject(HDC dc, HGDIOBJ object) noexcept
-      : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
+  SelectedObject(HDC dc, HGDIOBJ object) noexcept : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
   SelectedObject(SelectedObject&& other) noexcept
       : m_dc(other.m_dc), m_previous(std::exchange(other.m_previous, nullptr)) {}
   SelectedObject(const SelectedObject&) = delete;

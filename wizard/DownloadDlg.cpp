@@ -58,7 +58,8 @@ BOOL VSDownloadDlg::OnInitDialog() {
 bool VSDownloadDlg::OnTimer(UINT_PTR id) {
   if (id == kStartTimer) {
     ::KillTimer(m_hWnd, kStartTimer);
-    m_hThread.reset(reinterpret_cast<HANDLE>(::_beginthreadex(nullptr, 0, InstallThreadProc, this, 0, nullptr)));
+    m_hThread.reset(
+        reinterpret_cast<HANDLE>(::_beginthreadex(nullptr, 0, InstallThreadProc, this, 0, nullptr)));
   }
   return false;
 }

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "LogFile.h"
 #include "SetupRun.h"
+#include "support/LogFile.h"
+#include "support/LogModeValue.h"
 #include "fx/UniqueHandle.h"
 #include "support/TestPaths.h"
 #include "support/WizardDriver.h"

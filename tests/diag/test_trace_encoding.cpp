@@ -5,7 +5,7 @@
 #include <clocale>
 #include <string>
 
-#include "LogFile.h"
+#include "support/LogFile.h"
 #include "diag/FuncTrace.h"
 
 namespace {

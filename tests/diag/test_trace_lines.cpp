@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "LogFile.h"
+#include "support/LogFile.h"
 #include "diag/FuncTrace.h"
 #include "diag/LogText.h"
 

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "LogFile.h"
+#include "support/LogFile.h"
 #include "diag/FuncTrace.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ClosedPort.h"
-#include "LogCapture.h"
+#include "support/LogFile.h"
 #include "support/TestHttpServer.h"
 #include "support/TestPaths.h"
 #include "wizard/DownloadDlg.h"
@@ -49,11 +49,11 @@ TEST(GetWebFileSize, ReadsTheContentLengthOfWhateverTheServerAnswers) {
     SCOPED_TRACE(c.name);
     const std::wstring url = server.Url(c.path);
     const size_t before = server.Requests().size();
-    LogCapture log(folder + L"\\" + std::to_wstring(++n) + L".log");
+    TraceCapture log(1, folder + L"\\" + std::to_wstring(++n) + L".log");
 
     EXPECT_EQ(VSDownloadDlg::GetWebFileSize(url.c_str()), c.expected);
 
-    EXPECT_EQ(log.Bodies(), ScopeBodies(kScope, {c.message}));
+    EXPECT_EQ(LineBodies(log.Finish()), ScopeBodies(kScope, {c.message}));
     const std::vector<HttpRequest> requests = server.Requests();
     ASSERT_EQ(requests.size(), before + 1);
     const HttpRequest& request = requests.back();
@@ -81,11 +81,11 @@ TEST(GetWebFileSize, GivesMinusOneWhenNoRequestCanBeMade) {
   int n = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    LogCapture log(folder + L"\\" + std::to_wstring(++n) + L".log");
+    TraceCapture log(1, folder + L"\\" + std::to_wstring(++n) + L".log");
 
     EXPECT_EQ(VSDownloadDlg::GetWebFileSize(c.url), -1);
 
-    EXPECT_EQ(log.Bodies(), ScopeBodies(kScope, {c.message}));
+    EXPECT_EQ(LineBodies(log.Finish()), ScopeBodies(kScope, {c.message}));
   }
 }
 

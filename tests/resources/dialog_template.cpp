@@ -151,13 +151,20 @@ std::optional<DialogTemplate> ParseDialogTemplateEx(const uint8_t* data, size_t 
 std::wstring ItemClassName(const TemplateId& windowClass) {
   if (windowClass.isOrdinal) {
     switch (windowClass.ordinal) {
-      case 0x80: return L"BUTTON";
-      case 0x81: return L"EDIT";
-      case 0x82: return L"STATIC";
-      case 0x83: return L"LISTBOX";
-      case 0x84: return L"SCROLLBAR";
-      case 0x85: return L"COMBOBOX";
-      default: return L"#" + std::to_wstring(windowClass.ordinal);
+      case 0x80:
+        return L"BUTTON";
+      case 0x81:
+        return L"EDIT";
+      case 0x82:
+        return L"STATIC";
+      case 0x83:
+        return L"LISTBOX";
+      case 0x84:
+        return L"SCROLLBAR";
+      case 0x85:
+        return L"COMBOBOX";
+      default:
+        return L"#" + std::to_wstring(windowClass.ordinal);
     }
   }
   std::wstring upper = windowClass.name;

@@ -24,7 +24,7 @@
 namespace vs_test {
 namespace {
 
-constexpr WORD kKorean = MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN);           // 1042
+constexpr WORD kKorean = MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN);          // 1042
 constexpr WORD kEnglishUs = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);  // 1033
 
 struct BuiltExe {
@@ -43,11 +43,10 @@ const BuiltExe kBuilds[] = {
 void PrintTo(const BuiltExe& exe, std::ostream* os) { *os << exe.name; }
 
 std::string Narrow(const std::wstring& w) {
-  int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0,
-                              nullptr, nullptr);
+  int n =
+      WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
   std::string s(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), s.data(), n, nullptr,
-                      nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
   return s;
 }
 
@@ -77,10 +76,10 @@ struct Blob {
 class ResourcesTest : public ::testing::TestWithParam<BuiltExe> {
  protected:
   void SetUp() override {
-    module_ = LoadLibraryExW(GetParam().path, nullptr,
-                             LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(module_, nullptr) << "cannot open " << Narrow(GetParam().path) << " (error "
-                                << GetLastError() << "); are both builds there?";
+    module_ =
+        LoadLibraryExW(GetParam().path, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module_, nullptr) << "cannot open " << Narrow(GetParam().path) << " (error " << GetLastError()
+                                << "); are both builds there?";
   }
 
   void TearDown() override {
@@ -95,9 +94,7 @@ class ResourcesTest : public ::testing::TestWithParam<BuiltExe> {
     return {static_cast<const uint8_t*>(LockResource(loaded)), SizeofResource(module_, found)};
   }
 
-  Blob FindKorean(LPCWSTR type, int id) const {
-    return Find(type, MAKEINTRESOURCEW(id), kKorean);
-  }
+  Blob FindKorean(LPCWSTR type, int id) const { return Find(type, MAKEINTRESOURCEW(id), kKorean); }
 
   std::vector<ResName> Types() const {
     std::vector<ResName> out;
@@ -214,8 +211,8 @@ TEST_P(ResourcesTest, StringTableHoldsExactlyTheGroupedIds) {
 }
 
 TEST_P(ResourcesTest, GroupsFrom193RepeatTheirFirstRow) {
-  const int bases[] = {IDS_NEXT, IDS_SERVER_UNREACHABLE, IDS_DOWNLOAD_INFO, IDS_PREV,
-                       IDS_DOWNLOAD_TITLE, IDS_DOWNLOAD_SUBTITLE, IDS_FINISH};
+  const int bases[] = {IDS_NEXT,           IDS_SERVER_UNREACHABLE, IDS_DOWNLOAD_INFO, IDS_PREV,
+                       IDS_DOWNLOAD_TITLE, IDS_DOWNLOAD_SUBTITLE,  IDS_FINISH};
   for (int base : bases) {
     auto first = KoreanString(base);
     ASSERT_TRUE(first.has_value()) << base;
@@ -257,20 +254,19 @@ const DialogRow kDialogs[] = {
      WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS,
      WS_EX_APPWINDOW,
      false,
-     347, 205,
-     400, HANGEUL_CHARSET,
+     347,
+     205,
+     400,
+     HANGEUL_CHARSET,
      L"설치 - 벨라스토어",
      {
          {IDC_EDT_SERVERURL, L"EDIT", Text(L""), 72, 122, 225, 14,
           kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL},
          {IDC_BTN_NEXT, L"BUTTON", Text(L"다음(&N)"), 233, 184, 50, 14,
           kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
-         {IDCANCEL, L"BUTTON", Text(L"취소"), 290, 184, 50, 14,
-          kChild | WS_TABSTOP | BS_PUSHBUTTON},
-         {IDC_STC_INFO, L"STATIC", Text(L"Info Text"), 24, 66, 298, 37,
-          kChild | WS_GROUP | SS_LEFT},
-         {IDC_GRP_ACCESSURL, L"BUTTON", Text(L"접속주소"), 38, 106, 266, 40,
-          kChild | BS_GROUPBOX},
+         {IDCANCEL, L"BUTTON", Text(L"취소"), 290, 184, 50, 14, kChild | WS_TABSTOP | BS_PUSHBUTTON},
+         {IDC_STC_INFO, L"STATIC", Text(L"Info Text"), 24, 66, 298, 37, kChild | WS_GROUP | SS_LEFT},
+         {IDC_GRP_ACCESSURL, L"BUTTON", Text(L"접속주소"), 38, 106, 266, 40, kChild | BS_GROUPBOX},
          {-1, L"STATIC", Text(L"http://"), 49, 125, 22, 8, kChild | WS_GROUP | SS_LEFT},
          {-1, L"STATIC", Text(L""), 7, 175, 333, 1, kChild | SS_ETCHEDHORZ},
      }},
@@ -278,26 +274,26 @@ const DialogRow kDialogs[] = {
      WS_CHILD | WS_VISIBLE | DS_CONTROL | DS_SETFONT | DS_FIXEDSYS,
      WS_EX_CONTROLPARENT,
      true,
-     347, 205,
-     0, 0,
+     347,
+     205,
+     0,
+     0,
      L"",
      {
-         {IDC_BTN_NEXT, L"BUTTON", Text(L"Next"), 290, 184, 50, 14,
-          kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+         {IDC_BTN_NEXT, L"BUTTON", Text(L"Next"), 290, 184, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
          {-1, L"STATIC", Text(L""), 7, 175, 333, 1, kChild | SS_ETCHEDHORZ},
-         {IDC_STC_INFO, L"STATIC", Text(L"InfoText"), 24, 66, 298, 21,
-          kChild | WS_GROUP | SS_LEFT},
-         {IDC_PRG_DOWNLOAD, L"MSCTLS_PROGRESS32", Text(L""), 24, 103, 298, 14,
-          kChild | WS_BORDER},
-         {IDC_BTN_PREV, L"BUTTON", Text(L"Prev"), 233, 184, 50, 14,
-          kChild | WS_TABSTOP | BS_PUSHBUTTON},
+         {IDC_STC_INFO, L"STATIC", Text(L"InfoText"), 24, 66, 298, 21, kChild | WS_GROUP | SS_LEFT},
+         {IDC_PRG_DOWNLOAD, L"MSCTLS_PROGRESS32", Text(L""), 24, 103, 298, 14, kChild | WS_BORDER},
+         {IDC_BTN_PREV, L"BUTTON", Text(L"Prev"), 233, 184, 50, 14, kChild | WS_TABSTOP | BS_PUSHBUTTON},
      }},
     {IDD_ABOUTBOX,
      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS,
      0,
      false,
-     170, 62,
-     0, DEFAULT_CHARSET,
+     170,
+     62,
+     0,
+     DEFAULT_CHARSET,
      L"About Velastore_Setup",
      {
          {-1, L"STATIC", TemplateId::Ordinal(IDR_MAINFRAME), 14, 14, 21, 20, kChild | SS_ICON},
@@ -305,8 +301,7 @@ const DialogRow kDialogs[] = {
           kChild | WS_GROUP | SS_LEFT | SS_NOPREFIX},
          // The third label's wording is free; only its place and style count.
          {-1, L"STATIC", std::nullopt, 42, 26, 114, 8, kChild | WS_GROUP | SS_LEFT},
-         {IDOK, L"BUTTON", Text(L"OK"), 113, 41, 50, 14,
-          kChild | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON},
+         {IDOK, L"BUTTON", Text(L"OK"), 113, 41, 50, 14, kChild | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON},
      }},
 };
 
@@ -396,8 +391,8 @@ TEST_P(ResourcesTest, IconGroupHoldsFourImagesOfTheRightSizesAndDepths) {
     EXPECT_EQ(header.biHeight, 2 * e.height);  // colour bits and mask
     EXPECT_EQ(header.biBitCount, e.bitCount);
     EXPECT_EQ(header.biCompression, static_cast<DWORD>(BI_RGB));
-    HICON icon = CreateIconFromResourceEx(const_cast<PBYTE>(image.data), image.size, TRUE,
-                                          0x00030000, e.width, e.height, LR_DEFAULTCOLOR);
+    HICON icon = CreateIconFromResourceEx(const_cast<PBYTE>(image.data), image.size, TRUE, 0x00030000,
+                                          e.width, e.height, LR_DEFAULTCOLOR);
     EXPECT_NE(icon, nullptr);
     if (icon != nullptr) DestroyIcon(icon);
   }
@@ -490,8 +485,8 @@ TEST_P(ResourcesTest, VersionRecordHoldsTheReleaseNumbersAndTexts) {
   ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
   ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
   EXPECT_EQ(Hex(fixed->dwSignature), Hex(0xFEEF04BD));
-  EXPECT_EQ(Hex(fixed->dwFileVersionMS), Hex(MAKELONG(9, 12)));   // 12.9
-  EXPECT_EQ(Hex(fixed->dwFileVersionLS), Hex(MAKELONG(1, 13)));   // .13.1
+  EXPECT_EQ(Hex(fixed->dwFileVersionMS), Hex(MAKELONG(9, 12)));    // 12.9
+  EXPECT_EQ(Hex(fixed->dwFileVersionLS), Hex(MAKELONG(1, 13)));    // .13.1
   EXPECT_EQ(Hex(fixed->dwProductVersionMS), Hex(MAKELONG(0, 6)));  // 6.0
   EXPECT_EQ(Hex(fixed->dwProductVersionLS), Hex(MAKELONG(1, 0)));  // .0.1
   EXPECT_EQ(Hex(fixed->dwFileFlagsMask), Hex(0x3F));
@@ -525,8 +520,7 @@ TEST_P(ResourcesTest, VersionRecordHoldsTheReleaseNumbersAndTexts) {
     SCOPED_TRACE(Narrow(row.key));
     std::wstring query = std::wstring(L"\\StringFileInfo\\041204e4\\") + row.key;
     wchar_t* text = nullptr;
-    ASSERT_TRUE(VerQueryValueW(info.data(), query.c_str(), reinterpret_cast<void**>(&text),
-                               &length));
+    ASSERT_TRUE(VerQueryValueW(info.data(), query.c_str(), reinterpret_cast<void**>(&text), &length));
     ASSERT_NE(text, nullptr);
     std::wstring got(text);  // the stored length counts the terminator
     if (row.value != nullptr) {
@@ -549,8 +543,7 @@ TEST_P(ResourcesTest, EverythingButTheManifestIsKorean) {
       {RT_STRING, StringBlockOf(101)}, {RT_STRING, StringBlockOf(235)},
   };
   for (const auto& [type, id] : own) {
-    EXPECT_NE(FindKorean(type, id).data, nullptr)
-        << "type " << ResName(type).str() << ", ID " << id;
+    EXPECT_NE(FindKorean(type, id).data, nullptr) << "type " << ResName(type).str() << ", ID " << id;
   }
 
   // ... and nothing but the manifest may carry another language.

@@ -23,15 +23,21 @@ bool SaveWindowPicture(HWND window, const std::wstring& path) {
     fx::SelectedObject selected(memory.get(), bitmap.get());
     ::BitBlt(memory.get(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
   }
-  BITMAPINFOHEADER header{sizeof header, width, height, 1, 24, BI_RGB};
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
   const DWORD stride = ((width * 3 + 3) / 4) * 4;
   std::vector<BYTE> pixels(stride * height);
   ::GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
               DIB_RGB_COLORS);
   ::ReleaseDC(nullptr, screen);
 
-  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()), 0,
-                        0, sizeof(BITMAPFILEHEADER) + sizeof header};
+  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()),
+                        0, 0, sizeof(BITMAPFILEHEADER) + sizeof header};
   FILE* out = _wfopen(path.c_str(), L"wb");
   if (!out) return false;
   fwrite(&file, sizeof file, 1, out);

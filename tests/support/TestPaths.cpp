@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fx/Win.h"
+#include "fx/UniqueHandle.h"
 
 #include <shellapi.h>
 
@@ -33,4 +33,16 @@ std::wstring FreshScratchFolder() {
   RemoveTree(folder);
   ::CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
+}
+
+std::vector<std::wstring> FilesIn(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  fx::UniqueHFind search(::FindFirstFileW((folder + L"\\*").c_str(), &found));
+  if (!search) return names;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") names.push_back(name);
+  } while (::FindNextFileW(search.get(), &found));
+  return names;
 }

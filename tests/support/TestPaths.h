@@ -2,7 +2,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // A fresh, empty folder under the tests' build folder, named after the
 // running test case.
 std::wstring FreshScratchFolder();
+
+// The names of the files in a folder.
+std::vector<std::wstring> FilesIn(const std::wstring& folder);

@@ -13,14 +13,17 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-WizardProcess::WizardProcess(const std::wstring& exePath) {
+WizardProcess::WizardProcess(const std::wstring& exePath, HANDLE stdHandle) {
   std::wstring folder = exePath.substr(0, exePath.rfind(L'\\'));
   std::wstring commandLine = L"\"" + exePath + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  // Left alone, Wine may hand down the test's own console or pipes.
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = startup.hStdOutput = startup.hStdError = stdHandle;
   PROCESS_INFORMATION info{};
-  if (::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       folder.c_str(), &startup, &info)) {
+  if (::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, stdHandle != nullptr, 0,
+                       nullptr, folder.c_str(), &startup, &info)) {
     ::CloseHandle(info.hThread);
     m_process.reset(info.hProcess);
     m_pid = info.dwProcessId;
@@ -141,7 +144,8 @@ bool IsStatic(HWND window) {
 
 std::wstring MessageBoxText(HWND box) {
   for (HWND child : Children(box))
-    if (IsStatic(child) && (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TextOf(child);
+    if (IsStatic(child) && (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+      return TextOf(child);
   return std::wstring();
 }
 

@@ -12,8 +12,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 class WizardProcess {
  public:
-  // Starts the program; the working folder is the program's own folder.
-  explicit WizardProcess(const std::wstring& exePath);
+  // Starts the program in its own folder. Its standard handles lead to
+  // stdHandle; without one it has none, as when started from the shell.
+  explicit WizardProcess(const std::wstring& exePath, HANDLE stdHandle = nullptr);
   // Ends the program if it is still running.
   ~WizardProcess();
   WizardProcess(const WizardProcess&) = delete;

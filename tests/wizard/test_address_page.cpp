@@ -50,7 +50,8 @@ TEST_F(AddressPage, ShowsItsTextsWithNextDisabled) {
   EXPECT_EQ(TextOf(edit), L"");
   EXPECT_FALSE(Enabled(next));
   // The address field has the focus, ready for typing.
-  GUITHREADINFO gui{sizeof gui};
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
   ASSERT_TRUE(::GetGUIThreadInfo(::GetWindowThreadProcessId(page, nullptr), &gui));
   EXPECT_EQ(gui.hwndFocus, edit);
 }
@@ -135,10 +136,12 @@ TEST_P(ClosingTheWizard, EndsTheProgram) {
 INSTANTIATE_TEST_SUITE_P(
     Ways, ClosingTheWizard,
     ::testing::Values(CloseWay{"CancelButton", [](HWND page) { Press(page, IDCANCEL); }},
-                      CloseWay{"CloseBox", [](HWND page) { ::PostMessageW(page, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+                      CloseWay{"CloseBox",
+                               [](HWND page) { ::PostMessageW(page, WM_SYSCOMMAND, SC_CLOSE, 0); }},
                       CloseWay{"EscapeKey",
                                [](HWND page) {
-                                 ::PostMessageW(Control(page, IDC_EDT_SERVERURL), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+                                 ::PostMessageW(Control(page, IDC_EDT_SERVERURL), WM_KEYDOWN, VK_ESCAPE,
+                                                0x00010001);
                                }}),
     [](const ::testing::TestParamInfo<CloseWay>& info) { return std::string(info.param.name); });
 

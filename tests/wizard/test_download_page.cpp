@@ -74,8 +74,7 @@ TEST_F(DownloadPage, PrevBeforeTheWorkerStartsGoesBackWithNothingDone) {
   ASSERT_TRUE(Press(download, IDC_BTN_PREV)) << "the worker started before Prev could be pressed";
   ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(download); }));
   EXPECT_TRUE(AddressPageShown(true));
-  for (int id : {IDC_EDT_SERVERURL, IDC_BTN_NEXT, IDCANCEL})
-    EXPECT_TRUE(Enabled(Control(page, id))) << id;
+  for (int id : {IDC_EDT_SERVERURL, IDC_BTN_NEXT, IDCANCEL}) EXPECT_TRUE(Enabled(Control(page, id))) << id;
   EXPECT_EQ(TextOf(Control(page, IDC_EDT_SERVERURL)), Address());
   ::Sleep(500);  // past the moment the worker would have started
   EXPECT_TRUE(server.Requests().empty());

@@ -1,4 +1,4 @@
-#include "LogFile.h"
+#include "support/LogFile.h"
 
 #include <io.h>
 
@@ -76,6 +76,24 @@ LogLine ParseLogLine(const std::string& line) {
   return parsed;
 }
 
+std::vector<std::string> LineBodies(const std::string& bytes) {
+  std::vector<std::string> bodies;
+  for (const std::string& line : SplitLogLines(bytes).lines) {
+    // The prefix is two bracketed groups: time, then process and thread.
+    const size_t second = line.find("][");
+    const size_t close = second == std::string::npos ? std::string::npos : line.find(']', second + 2);
+    bodies.push_back(close == std::string::npos ? line : line.substr(close + 1));
+  }
+  return bodies;
+}
+
+std::vector<std::string> ScopeBodies(const std::string& scope, const std::vector<std::string>& messages) {
+  std::vector<std::string> bodies{scope + "() " + std::string(43, '<')};
+  for (const std::string& message : messages) bodies.push_back(":    " + message);
+  bodies.push_back(scope + "() " + std::string(43, '>'));
+  return bodies;
+}
+
 bool TimeWithin(const LogLine& line, const SYSTEMTIME& from, const SYSTEMTIME& to) {
   auto key = [](const SYSTEMTIME& t) {
     return std::make_tuple(int{t.wMonth}, int{t.wDay}, int{t.wHour}, int{t.wMinute}, int{t.wSecond},
@@ -101,9 +119,9 @@ StdoutToFile::~StdoutToFile() {
   ::_close(m_savedFd);
 }
 
-TraceCapture::TraceCapture(int logMode)
-    : m_folder(FreshScratchFolder()),
-      m_path(m_folder + L"\\trace.log"),
+TraceCapture::TraceCapture(int logMode, const std::wstring& path)
+    : m_folder(path.empty() ? FreshScratchFolder() : path.substr(0, path.rfind(L'\\'))),
+      m_path(path.empty() ? m_folder + L"\\trace.log" : path),
       m_redirect(std::make_unique<StdoutToFile>(m_path)) {
   g_nLogMode = logMode;
 }

@@ -35,6 +35,14 @@ LogLine ParseLogLine(const std::string& line);
 
 // Whether the prefix's time lies between two readings of the local clock
 // (taken in the same year).
+// Each line without its time and process prefix, as ":    message" for a
+// record or "Name() <<<..." for an entry line.
+std::vector<std::string> LineBodies(const std::string& bytes);
+
+// The entry line, a record line per message and the exit line of one scope,
+// as LineBodies gives them.
+std::vector<std::string> ScopeBodies(const std::string& scope, const std::vector<std::string>& messages);
+
 bool TimeWithin(const LogLine& line, const SYSTEMTIME& from, const SYSTEMTIME& to);
 
 // Points the C runtime's stdout at a file the way the log sink does (mode
@@ -53,11 +61,12 @@ class StdoutToFile {
   bool m_ok = false;
 };
 
-// Trace output of this process caught in a fresh scratch file: stdout
-// points there and the log mode is the given one until Finish.
+// Trace output of this process caught in a file (by default a fresh scratch
+// folder's trace.log): stdout points there and the log mode is the given one
+// until Finish.
 class TraceCapture {
  public:
-  explicit TraceCapture(int logMode = 1);
+  explicit TraceCapture(int logMode = 1, const std::wstring& path = std::wstring());
   ~TraceCapture();
   TraceCapture(const TraceCapture&) = delete;
   TraceCapture& operator=(const TraceCapture&) = delete;
