@@ -8,10 +8,9 @@ std::wstring StripTrailingBackslashes(std::wstring path) {
 }
 
 std::wstring TempFolder() {
+  // GetTempPathW never reports more than MAX_PATH characters: a longer TMP
+  // makes it fail outright rather than ask for a bigger buffer.
   wchar_t buffer[MAX_PATH + 1] = {};
-  DWORD length = ::GetTempPathW(MAX_PATH + 1, buffer);
-  // A longer path does not fit and leaves the buffer untouched; the empty
-  // folder then makes downloads fail rather than land somewhere unexpected.
-  if (length == 0 || length > MAX_PATH) return std::wstring();
-  return StripTrailingBackslashes(buffer);
+  const DWORD length = ::GetTempPathW(MAX_PATH + 1, buffer);
+  return length > 0 && length <= MAX_PATH ? StripTrailingBackslashes(buffer) : std::wstring();
 }

@@ -79,20 +79,26 @@ void VSDownloadDlg::Leave(UINT code) {
 }
 
 unsigned __stdcall VSDownloadDlg::InstallThreadProc(void* arg) {
-  auto* page = static_cast<VSDownloadDlg*>(arg);
+  // Nothing may unwind out of a thread.
+  try {
+    static_cast<VSDownloadDlg*>(arg)->Install();
+  } catch (...) {
+  }
+  return 0;
+}
+
+void VSDownloadDlg::Install() {
   // Every touch of the page is a window call that the user-interface thread
   // carries out; this thread never touches a control directly.
-  page->m_btnPrev.EnableWindow(FALSE);
-  page->m_btnNext.EnableWindow(FALSE);
+  m_btnPrev.EnableWindow(FALSE);
+  m_btnNext.EnableWindow(FALSE);
   theApp.m_bInstalling = TRUE;
   try {
-    const wchar_t* address = page->m_strServerURL.c_str();
-    InstallActiveX(address, page);
+    InstallActiveX(m_strServerURL.c_str(), this);
   } catch (...) {
-    // Nothing may unwind out of a thread; a step that throws has failed.
+    // A step that throws has failed; the wizard must still be let go.
   }
   theApp.m_bInstalling = FALSE;
-  page->m_btnNext.SetWindowText(fx::LoadText(IDS_FINISH));
-  page->m_btnNext.EnableWindow(TRUE);
-  return 0;
+  m_btnNext.SetWindowText(fx::LoadText(IDS_FINISH));
+  m_btnNext.EnableWindow(TRUE);
 }

@@ -48,6 +48,7 @@ class VSDownloadDlg : public fx::CDialog {
   bool OnTimer(UINT_PTR id);
   void Leave(UINT code);
   static unsigned __stdcall InstallThreadProc(void* arg);
+  void Install();
 
   // The worker; kept so that the page outlives the worker's last touch.
   fx::UniqueHandleKernel m_hThread;

@@ -37,4 +37,25 @@ TEST(TempFolder, IsAnExistingFolderWithoutTrailingBackslash) {
   EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// GetTempPathW takes the folder from TMP; it comes back without its
+// trailing backslashes.
+TEST(TempFolder, FollowsTheReportedFolder) {
+  const struct {
+    const wchar_t* tmp;
+    const wchar_t* expected;
+  } cases[] = {
+      {L"C:\\Temp Folder\\\\\\", L"C:\\Temp Folder"},
+      {L"C:\\Temp", L"C:\\Temp"},
+      {L"C:\\", L"C:"},
+  };
+  wchar_t saved[32768] = {};
+  const bool hadTmp = ::GetEnvironmentVariableW(L"TMP", saved, 32768) > 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "TMP \"" << c.tmp << "\"");
+    ASSERT_TRUE(::SetEnvironmentVariableW(L"TMP", c.tmp));
+    EXPECT_EQ(TempFolder(), c.expected);
+  }
+  ::SetEnvironmentVariableW(L"TMP", hadTmp ? saved : nullptr);
+}
+
 }  // namespace

@@ -126,6 +126,8 @@ struct CloseWay {
   void (*close)(HWND page);
 };
 
+void PrintTo(const CloseWay& way, std::ostream* out) { *out << way.name; }
+
 class ClosingTheWizard : public AddressPage, public ::testing::WithParamInterface<CloseWay> {};
 
 TEST_P(ClosingTheWizard, EndsTheProgram) {
