@@ -68,6 +68,18 @@ TEST_F(DownloadPage, OpensOverTheAddressPageWithItsTexts) {
   EXPECT_EQ(pageRect.bottom - pageRect.top, client.bottom);
 }
 
+TEST_F(DownloadPage, TheWorkerWaitsForItsTimer) {
+  server.Serve(kControlInstaller, HttpReply::Bytes("installer").Held());
+  HWND download = GoForward(Address());
+  ASSERT_NE(download, nullptr);
+  // Seen here a little after it was made, so the wait measured is if
+  // anything shorter than the real one.
+  const ULONGLONG shown = ::GetTickCount64();
+  EXPECT_TRUE(Enabled(Control(download, IDC_BTN_PREV)));
+  ASSERT_EQ(::WaitForSingleObject(server.HeldEvent(), 10000), WAIT_OBJECT_0);
+  EXPECT_GE(::GetTickCount64() - shown, 250u);
+}
+
 TEST_F(DownloadPage, PrevBeforeTheWorkerStartsGoesBackWithNothingDone) {
   HWND download = GoForward(Address());
   ASSERT_NE(download, nullptr);
