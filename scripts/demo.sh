@@ -13,8 +13,9 @@ cmake --build --preset x86_64 --target Velastore_Setup vs_demo_driver vs_hold_de
 site="$PWD/build/demo/site"
 rm -rf "$site"
 mkdir -p "$site/app/update"
-# Stands in for the company's control installer: any Windows program will do.
-cp build/x86_64/tests/vs_hold_desktop.exe "$site/app/Velastore ActiveX R7_ko.exe"
+# Stands in for the company's control installer, which the wizard so far
+# only fetches: a few megabytes give the progress bar something to follow.
+head -c 4000000 /dev/urandom >"$site/app/Velastore ActiveX R7_ko.exe"
 
 interactive=${DISPLAY:+yes}
 . scripts/wine-session.sh
