@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SetupRun.h"
+#include "support/Ascii.h"
 #include "support/LogFile.h"
 #include "support/LogModeValue.h"
 #include "fx/UniqueHandle.h"
@@ -16,8 +17,6 @@
 namespace {
 
 const char kAppScope[] = "CVelastore_SetupApp::CVelastore_SetupApp";
-
-std::string Narrow(const std::wstring& ascii) { return std::string(ascii.begin(), ascii.end()); }
 
 // What every run writes first: the application object's scope around the
 // program's path and version.

@@ -8,6 +8,7 @@
 
 #include "ClosedPort.h"
 #include "ProgressWindow.h"
+#include "support/Ascii.h"
 #include "support/TestHttpServer.h"
 #include "support/TestPaths.h"
 #include "wizard/DownloadDlg.h"
@@ -40,8 +41,6 @@ std::optional<std::string> FileBytes(const std::wstring& path) {
 
 // No bar at all; a plain nullptr would fit the page overload as well.
 const fx::CProgressCtrl* const kNoBar = nullptr;
-
-std::string Narrow(const std::wstring& ascii) { return std::string(ascii.begin(), ascii.end()); }
 
 std::vector<HttpRequest> RequestsFor(const TestHttpServer& server, const std::string& path) {
   std::vector<HttpRequest> found;

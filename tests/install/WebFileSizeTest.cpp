@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ClosedPort.h"
+#include "support/Ascii.h"
 #include "support/LogFile.h"
 #include "support/TestHttpServer.h"
 #include "support/TestPaths.h"
@@ -14,8 +15,6 @@
 namespace {
 
 const char kScope[] = "VSDownloadDlg::GetWebFileSize";
-
-std::string Narrow(const std::wstring& ascii) { return std::string(ascii.begin(), ascii.end()); }
 
 struct ServedCase {
   const char* name;

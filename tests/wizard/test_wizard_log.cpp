@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "support/Ascii.h"
 #include "support/LogFile.h"
 #include "support/LogModeValue.h"
 #include "support/TestHttpServer.h"
@@ -17,8 +18,6 @@ namespace {
 const char kNextScope[] = "CVelastore_SetupDlg::OnBnClickedNext";
 const char kStepScope[] = "VSDownloadDlg::InstallActiveX";
 const char kProbeScope[] = "VSDownloadDlg::GetWebFileSize";
-
-std::string Narrow(const std::wstring& ascii) { return std::string(ascii.begin(), ascii.end()); }
 
 std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts) {
   std::vector<std::string> all;
